@@ -6,8 +6,15 @@
 namespace quadrova {
 
 void KritischeStellenBestimmen(AnalysisState& st); // Kritisch, xlinks, xrechts, xmin, xmax, type marks
-void KStellenMarkieren(AnalysisState& st);          // type marks KTyp of the critical points (rows 0..2)
-void Vorzeichen(AnalysisState& st);                 // VorzInt
-void MaxMinBerechnen(AnalysisState& st);            // maxf, minf, erwminf, erwmaxf
+void KStellenMarkieren(AnalysisState& st);         // type marks KTyp of the critical points (rows 0..2)
+void Vorzeichen(AnalysisState& st);                // VorzInt
+void MaxMinBerechnen(AnalysisState& st);           // maxf, minf, erwminf, erwmaxf
+
+// Number of critical points as the report sections read it: the count in Kritisch(0), kept within
+// the room that Kritisch and SPunkt (two more points) offer.
+int KritischAnzahl(const AnalysisState& st);
+
+// True when the type mark of critical point k says that f^(i) is zero there.
+bool IstMarkiert(const AnalysisState& st, int k, int i);
 
 } // namespace quadrova

@@ -1,5 +1,5 @@
 #pragma once
-// The value table of f, f', f'' at the interval ends and the critical points.
+// The value table of f and f' at the interval ends and the critical points.
 
 #include "core/analysis_state.h"
 
