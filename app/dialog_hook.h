@@ -32,6 +32,12 @@ struct DialogHook {
     // Whether the space bar is held at this moment.
     static std::function<bool()> leertasteGedrueckt;
 
+    // Ends the application's event loop.
+    static std::function<void()> programmEnde;
+
+    // Starts watching the space bar for the default leertasteGedrueckt (needs the application).
+    static void tastenBeobachten();
+
     // Puts every function back to the real dialog.
     static void standard();
 };

@@ -1,0 +1,107 @@
+#include "app/menus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace {
+
+void zeileBearbeiten(QLineEdit& feld, Bearbeiten befehl) {
+    const bool schreibbar = !feld.isReadOnly();
+    switch (befehl) {
+    case Bearbeiten::Undo:
+        if (schreibbar) feld.undo();
+        break;
+    case Bearbeiten::Cut:
+        if (schreibbar) feld.cut();
+        break;
+    case Bearbeiten::Copy:
+        feld.copy();
+        break;
+    case Bearbeiten::Paste:
+        if (schreibbar) feld.paste();
+        break;
+    case Bearbeiten::Clear:
+        if (schreibbar && feld.hasSelectedText()) feld.del();
+        break;
+    case Bearbeiten::SelectAll:
+        feld.selectAll();
+        break;
+    }
+}
+
+// QPlainTextEdit and QTextEdit offer the same commands without a common base class.
+template <typename Feld> void flaecheBearbeiten(Feld& feld, Bearbeiten befehl) {
+    const bool schreibbar = !feld.isReadOnly();
+    switch (befehl) {
+    case Bearbeiten::Undo:
+        if (schreibbar) feld.undo();
+        break;
+    case Bearbeiten::Cut:
+        if (schreibbar) feld.cut();
+        break;
+    case Bearbeiten::Copy:
+        feld.copy();
+        break;
+    case Bearbeiten::Paste:
+        if (schreibbar) feld.paste();
+        break;
+    case Bearbeiten::Clear:
+        if (schreibbar) {
+            QTextCursor cursor = feld.textCursor();
+            cursor.removeSelectedText();
+            feld.setTextCursor(cursor);
+        }
+        break;
+    case Bearbeiten::SelectAll:
+        feld.selectAll();
+        break;
+    }
+}
+
+} // namespace
+
+void bearbeiten(Bearbeiten befehl) {
+    QWidget* fokus = QApplication::focusWidget();
+    if (auto* zeile = qobject_cast<QLineEdit*>(fokus)) {
+        zeileBearbeiten(*zeile, befehl);
+    } else if (auto* flaeche = qobject_cast<QPlainTextEdit*>(fokus)) {
+        flaecheBearbeiten(*flaeche, befehl);
+    } else if (auto* text = qobject_cast<QTextEdit*>(fokus)) {
+        flaecheBearbeiten(*text, befehl);
+    }
+}
+
+MenuBar1::MenuBar1(std::function<void()> beenden, QWidget* parent) : QMenuBar(parent) {
+    // The shortcuts work in every window of the program, as with a menu bar shared by all windows.
+    auto eintrag = [](QMenu* menu, const QString& text, QKeySequence taste) {
+        QAction* a = menu->addAction(text);
+        a->setShortcut(taste);
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        return a;
+    };
+    FileMenu = addMenu(QStringLiteral("&File"));
+    FileQuit = eintrag(FileMenu, QStringLiteral("&Quit"), QKeySequence::Quit);
+    FileQuit->setMenuRole(QAction::QuitRole);
+    connect(FileQuit, &QAction::triggered, this, [beenden = std::move(beenden)] { beenden(); });
+
+    EditMenu = addMenu(QStringLiteral("&Edit"));
+    EditUndo = eintrag(EditMenu, QStringLiteral("&Undo"), QKeySequence::Undo);
+    EditMenu->addSeparator();
+    EditCut = eintrag(EditMenu, QStringLiteral("Cu&t"), QKeySequence::Cut);
+    EditCopy = eintrag(EditMenu, QStringLiteral("&Copy"), QKeySequence::Copy);
+    EditPaste = eintrag(EditMenu, QStringLiteral("&Paste"), QKeySequence::Paste);
+    EditClear = eintrag(EditMenu, QStringLiteral("&Delete"), QKeySequence());
+    EditMenu->addSeparator();
+    EditSelectAll = eintrag(EditMenu, QStringLiteral("Select &All"), QKeySequence::SelectAll);
+
+    const std::pair<QAction*, Bearbeiten> befehle[] = {
+        {EditUndo, Bearbeiten::Undo},   {EditCut, Bearbeiten::Cut},
+        {EditCopy, Bearbeiten::Copy},   {EditPaste, Bearbeiten::Paste},
+        {EditClear, Bearbeiten::Clear}, {EditSelectAll, Bearbeiten::SelectAll}};
+    for (const auto& [aktion, befehl] : befehle)
+        connect(aktion, &QAction::triggered, this, [b = befehl] { bearbeiten(b); });
+}
