@@ -205,9 +205,10 @@ std::string ZeichenReduzieren(std::string_view s, std::string_view a, std::strin
     fertig.reserve(s.size());
     std::vector<char> zurueck; // replaced text still to read, next character last
     std::size_t i = 0;
-    // A rule whose replacement keeps producing a would never end; such a rule stops after
-    // a number of replacements that no ending rule on this text can need.
-    const std::size_t grenze = (s.size() + 1) * (b.size() + 1);
+    // A rule whose replacement keeps producing a (such as "x" -> "xx") would never end; it stops
+    // once the text or the number of replacements grows far beyond what any ending rule needs.
+    const std::size_t maxErsetzungen = (s.size() + 1) * (s.size() + 1) + 1024;
+    const std::size_t maxLaenge = 64 * (s.size() + 1) + b.size();
     std::size_t ersetzungen = 0;
     while (!zurueck.empty() || i < s.size()) {
         if (!zurueck.empty()) {
@@ -217,7 +218,7 @@ std::string ZeichenReduzieren(std::string_view s, std::string_view a, std::strin
             fertig += s[i++];
         }
         if (fertig.ends_with(a)) {
-            if (++ersetzungen > grenze) {
+            if (++ersetzungen > maxErsetzungen || fertig.size() + zurueck.size() > maxLaenge) {
                 std::string rest(zurueck.rbegin(), zurueck.rend());
                 return fertig + rest + std::string(s.substr(i));
             }
