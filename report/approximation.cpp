@@ -5,12 +5,12 @@
 #include "core/number_text.h"
 #include "core/set_format.h"
 #include "core/term_printing.h"
-#include "report/approx_exact_zero.h"
 #include "report/critical_points.h"
 #include "report/curve_description.h"
 #include "report/extras.h"
 #include "report/sign_table.h"
 #include "report/value_table.h"
+#include "solver/solver_steps.h"
 
 #include <cmath>
 #include <cstdint>
@@ -110,7 +110,7 @@ double FindeNullstelle(const AnalysisState& st, int a, double left, double right
     // curve f^(a)(w) may be far from 0 although w is near the computed zero.
     const double w = std::round(m);
     if (IstNull(m - w) && std::fabs(w) < 9e18 &&
-        IstExakteNullstelle(GanzeZeile(st, a), static_cast<std::int64_t>(w))) {
+        IstNullstelle(GanzeZeile(st, a), static_cast<std::int64_t>(w))) {
         m = w;
     }
     return m;
@@ -119,7 +119,6 @@ double FindeNullstelle(const AnalysisState& st, int a, double left, double right
 void KritischeStellenBestimmen2(AnalysisState& st) {
     // Union, sort and type marks are those of the school road; only the widening differs.
     KritischeStellenBestimmen(st);
-    KStellenMarkieren(st);
 
     const int n = KritischAnzahl(st);
     st.xmin = st.Kritisch[1];
