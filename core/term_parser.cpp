@@ -196,7 +196,7 @@ std::string FehlzeichenKillen(std::string_view s) {
 }
 
 std::string ZeichenReduzieren(std::string_view s, std::string_view a, std::string_view b) {
-    if (a.empty()) return std::string(s);
+    if (a.empty() || s.find(a) == std::string_view::npos) return std::string(s);
     // "Replace the leftmost occurrence and search again from the start" in one pass: `fertig`
     // never contains a, so the leftmost occurrence of the whole text is the first one that ends
     // at the end of `fertig` after a character was moved over. The replacement goes back in
@@ -217,7 +217,7 @@ std::string ZeichenReduzieren(std::string_view s, std::string_view a, std::strin
         } else {
             fertig += s[i++];
         }
-        if (fertig.ends_with(a)) {
+        if (fertig.back() == a.back() && fertig.ends_with(a)) {
             if (++ersetzungen > maxErsetzungen || fertig.size() + zurueck.size() > maxLaenge) {
                 std::string rest(zurueck.rbegin(), zurueck.rend());
                 return fertig + rest + std::string(s.substr(i));
