@@ -80,8 +80,9 @@ void Lsg2Nullst(AnalysisState& st, int i, const SolArray& a) {
 std::string Norm(double x, int w) {
     if (w < 0) w = 0;
     const std::size_t breite = static_cast<std::size_t>(w);
-    std::string t = Str(IstNull(x) ? 0.0 : x);
-    if (t.size() > breite) t = kuerzen(t, x, w).value_or(std::string(breite, '#'));
+    const double wert = IstNull(x) ? 0.0 : x;
+    std::string t = Str(wert);
+    if (t.size() > breite) t = kuerzen(t, wert, w).value_or(std::string(breite, '#'));
     if (t.size() < breite) t.append(breite - t.size(), '_');
     return "_" + t + "| ";
 }

@@ -113,7 +113,7 @@ bool TermWert(std::string_view t, std::int64_t& wert) {
     return true;
 }
 
-// Steps 11 and 12: peel off every term with the power text p, highest power first, each read
+// Peels off every term with the power text p, highest power first, each read
 // leftwards from its power to its sign. Sums stay exact in 64 bits; the range of the sum is
 // checked once at the end, so the outcome does not depend on the order of the terms.
 void PotenzTermeLesen(AnalysisState& st, std::string& s, std::string_view p, std::int64_t& koeff, bool& ok) {
@@ -155,7 +155,7 @@ void PotenzTermeLesen(AnalysisState& st, std::string& s, std::string_view p, std
     }
 }
 
-// Step 13: the constant terms, taken from the end of the text.
+// The constant terms, taken one by one from the end of the text.
 void KonstanteLesen(AnalysisState& st, std::string& s, std::int64_t& koeff, bool& ok) {
     while (!s.empty() && ok) {
         Whilekontrolle(st, ok);
