@@ -206,7 +206,8 @@ std::string ZeichenReduzieren(std::string_view s, std::string_view a, std::strin
     std::vector<char> zurueck; // replaced text still to read, next character last
     std::size_t i = 0;
     // A rule whose replacement keeps producing a (such as "x" -> "xx") would never end; it stops
-    // once the text or the number of replacements grows far beyond what any ending rule needs.
+    // once the text or the number of replacements grows far beyond what the parser's rules need
+    // (they shrink the text, or grow it at most 5/3-fold with one replacement per power sign).
     const std::size_t maxErsetzungen = (s.size() + 1) * (s.size() + 1) + 1024;
     const std::size_t maxLaenge = 64 * (s.size() + 1) + b.size();
     std::size_t ersetzungen = 0;
