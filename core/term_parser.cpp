@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quadrova {
@@ -113,46 +114,59 @@ bool TermWert(std::string_view t, std::int64_t& wert) {
     return true;
 }
 
-// Peels off every term with the power text p, highest power first, each read
-// leftwards from its power to its sign. Sums stay exact in 64 bits; the range of the sum is
-// checked once at the end, so the outcome does not depend on the order of the terms.
+// Peels off every term with the power text p, highest power first, each read leftwards from its
+// power to its sign. Sums stay exact in 64 bits; the range of the sum is checked once at the end,
+// so the outcome does not depend on the order of the terms.
 void PotenzTermeLesen(AnalysisState& st, std::string& s, std::string_view p, std::int64_t& koeff, bool& ok) {
-    // Removing a term joins a sign to what stood before it, which never forms a new power text,
-    // so the search may go on from where the last term stood.
-    std::size_t ab = 0;
+    // The text without the terms read so far is `vorn` followed by s from `weiter` on. Removing a
+    // term joins a sign to what stood before it, which never forms a new power text, so the search
+    // goes on from `weiter`, and no removal moves the rest of the text.
+    std::string vorn;
+    vorn.reserve(s.size());
+    std::size_t weiter = 0;
+    auto zeichen = [&](std::size_t v) { return v < vorn.size() ? vorn[v] : s[weiter + (v - vorn.size())]; };
     while (ok) {
-        const std::size_t q = s.find(p, ab); // 0-based position of the power text
-        if (q == std::string::npos) break;
+        const std::size_t fund = s.find(p, weiter);
+        if (fund == std::string::npos) break;
         Whilekontrolle(st, ok);
+        const std::size_t q = vorn.size() + (fund - weiter); // position of the power text
         if (q == 0) {
             ok = false; // no sign in front of the term
             break;
         }
-        const char c = s[q - 1];
         std::size_t anfang = q - 1; // position of the term's sign
         std::int64_t wert = 0;
+        const char c = zeichen(anfang);
         if (istVorzeichen(c)) {
             wert = c == '-' ? -1 : 1;
         } else {
             // Walk left over the coefficient's digits to its sign.
-            while (ok && !istVorzeichen(s[anfang])) {
+            std::string t(1, c);
+            while (ok && !istVorzeichen(zeichen(anfang))) {
                 Whilekontrolle(st, ok);
                 if (anfang == 0) {
                     ok = false;
                     break;
                 }
                 --anfang;
+                t.insert(t.begin(), zeichen(anfang));
             }
             if (!ok) break;
-            if (!TermWert(std::string_view(s).substr(anfang, q - anfang), wert)) {
+            if (!TermWert(t, wert)) {
                 ok = false;
                 break;
             }
         }
         koeff += wert;
-        s.erase(anfang, q + p.size() - anfang);
-        ab = anfang;
+        if (anfang < vorn.size()) {
+            vorn.resize(anfang);
+        } else {
+            vorn.append(s, weiter, anfang - vorn.size());
+        }
+        weiter = fund + p.size();
     }
+    vorn.append(s, weiter, std::string::npos);
+    s = std::move(vorn);
 }
 
 // The constant terms, taken one by one from the end of the text.
