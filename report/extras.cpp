@@ -70,7 +70,7 @@ void Tangentenschnitt(const AnalysisState& st, std::string& text) {
 void Flaechenberechnungen(AnalysisState& st, std::string& text) {
     std::string oben = "   A_oberhalb  = ";
     std::string unten = "   A_unterhalb = ";
-    std::string plus;
+    const char* plus = "";
     double oberhalb = 0;
     double unterhalb = 0;
     Aufleiten(st);
@@ -83,11 +83,13 @@ void Flaechenberechnungen(AnalysisState& st, std::string& text) {
         const double x2 = z[j + 1];
         const std::string integral = " Int(f," + Str(x1) + "," + Str(x2) + ") ";
         if (fn(st, 0, (x1 + x2) / 2) > 0) {
-            oben += plus + integral;
+            oben += plus;
+            oben += integral;
             plus = "+";
             oberhalb = oberhalb + Integral(st, x1, x2);
         } else {
-            unten += " -" + integral;
+            unten += " -";
+            unten += integral;
             unterhalb = unterhalb - Integral(st, x1, x2);
         }
     }
