@@ -52,6 +52,13 @@ const Fall kFaelle[] = {
      {2},
      true,
      false},
+    // exp(ln 27 / 3) is not exactly 3; 3 is an exact zero, so 3 is stored.
+    {"PureCubicSnappedToWhole",
+     Zeile({1, 0, 0, -27}),
+     "\nDie Gleichung  x^3 - 27 = 0  hat 3 als einzige Lösung.\nLösungsmenge ist also {3} .",
+     {3},
+     true,
+     false},
     {"PureCubicIrrational",
      Zeile({1, 0, 0, -2}),
      "\nDie Gleichung  x^3 - 2 = 0  hat 1.259921 als einzige Lösung.\nLösungsmenge ist also {1.25992} .",

@@ -17,6 +17,13 @@ const Fall kFaelle[] = {
      {-2},
      true,
      false},
+    // Here exp(ln 243 / 5) is 2.9999999999999996.
+    {"PureRootSnappedToWhole",
+     Zeile({1, 0, 0, 0, 0, 243}),
+     "\nDie Gleichung  x^5 + 243 = 0  hat -3 als einzige Lösung.\nLösungsmenge ist also {-3} .",
+     {-3},
+     true,
+     false},
     {"PurePositiveRoot",
      Zeile({-1, 0, 0, 0, 0, 32}),
      "\nDie Gleichung  - x^5 + 32 = 0  hat 2 als einzige Lösung.\nLösungsmenge ist also {2} .",
