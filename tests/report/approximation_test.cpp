@@ -221,47 +221,5 @@ TEST(ErrechneNullstellen, GemeinsameNullstelleNurEinmal) {
     EXPECT_EQ(Feld2Menge(st.Nullstellen[0]), "{-4, 0.5, 1}");
 }
 
-// For products of linear factors with whole zeros (multiple ones included) times a factor without
-// real zeros, row 0 is exactly the set of those zeros; every row is strictly ascending and has no
-// more members than the degree of its derivative.
-TEST(ErrechneNullstellen, GanzeNullstellenExaktUndZeilenGeordnet) {
-    for (int a = -4; a <= 4; ++a) {
-        for (int b = a; b <= 4; ++b) {
-            for (int c = b; c <= 4; ++c) {
-                for (int quadratisch = 0; quadratisch <= 2; ++quadratisch) {
-                    // (x - a)(x - b)(x - c) times 1, x^2 + 1 or x^2 + x + 3.
-                    IntVec p{-a, 1};
-                    for (int r : {b, c}) {
-                        IntVec q{};
-                        for (int k = 0; k < 6; ++k) q[k + 1] += p[k], q[k] -= r * p[k];
-                        p = q;
-                    }
-                    if (quadratisch > 0) {
-                        const IntVec fak{quadratisch == 1 ? 1 : 3, quadratisch == 1 ? 0 : 1, 1};
-                        IntVec q{};
-                        for (int i = 0; i <= 3; ++i) {
-                            for (int j = 0; j <= 2; ++j) q[i + j] += p[i] * fak[j];
-                        }
-                        p = q;
-                    }
-                    AnalysisState st = Gesucht({p[5], p[4], p[3], p[2], p[1], p[0]});
-
-                    std::vector<double> erwartet{static_cast<double>(a)};
-                    if (b != a) erwartet.push_back(b);
-                    if (c != b) erwartet.push_back(c);
-                    EXPECT_EQ(Zeile(st, 0), erwartet) << a << " " << b << " " << c << " " << quadratisch;
-                    const int grad = quadratisch > 0 ? 5 : 3;
-                    for (int l = 0; l < grad; ++l) {
-                        const std::vector<double> z = Zeile(st, l);
-                        EXPECT_LE(static_cast<int>(z.size()), grad - l);
-                        for (std::size_t j = 1; j < z.size(); ++j) EXPECT_LT(z[j - 1], z[j]);
-                        for (double x : z) EXPECT_LT(std::fabs(fn(st, l, x)), 1e-4) << l << " " << x;
-                    }
-                }
-            }
-        }
-    }
-}
-
 } // namespace
 } // namespace quadrova
