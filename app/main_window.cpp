@@ -319,15 +319,25 @@ void HauptFenster::Speichern(const QString& s) {
     // never leaves a half-written or emptied file behind.
     QSaveFile datei(pfad);
     QString grund;
-    if (!datei.open(QIODevice::WriteOnly)) {
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         grund = datei.errorString();
     } else {
+        // Unbuffered, so that a short write (disk full) shows up here and not as a silently
+        // shortened file at commit; writing the rest again makes the system state its reason.
         const QByteArray inhalt = s.toUtf8() + '\n';
-        if (datei.write(inhalt) != inhalt.size()) {
+        qint64 geschrieben = 0;
+        while (geschrieben < inhalt.size()) {
+            const qint64 n = datei.write(inhalt.constData() + geschrieben, inhalt.size() - geschrieben);
+            if (n <= 0) break;
+            geschrieben += n;
+        }
+        if (geschrieben < inhalt.size()) {
             grund = datei.errorString();
             datei.cancelWriting();
+            datei.commit(); // only removes the temporary file
+        } else if (!datei.commit()) {
+            grund = datei.errorString();
         }
-        if (!datei.commit() && grund.isEmpty()) grund = datei.errorString();
     }
     if (!grund.isEmpty())
         DialogHook::meldung(this, QStringLiteral("Die Datei konnte nicht gespeichert werden: ") + grund);

@@ -83,20 +83,26 @@ MenuBar1::MenuBar1(std::function<void()> beenden, QWidget* parent) : QMenuBar(pa
         a->setShortcutContext(Qt::ApplicationShortcut);
         return a;
     };
+    // The platform's standard key where it has one; some platforms define none for Quit.
+    auto standard = [](QKeySequence::StandardKey k, const char* ersatz) {
+        const QKeySequence s(k);
+        return s.isEmpty() ? QKeySequence(QString::fromLatin1(ersatz)) : s;
+    };
     FileMenu = addMenu(QStringLiteral("&File"));
-    FileQuit = eintrag(FileMenu, QStringLiteral("&Quit"), QKeySequence::Quit);
+    FileQuit = eintrag(FileMenu, QStringLiteral("&Quit"), standard(QKeySequence::Quit, "Ctrl+Q"));
     FileQuit->setMenuRole(QAction::QuitRole);
     connect(FileQuit, &QAction::triggered, this, [beenden = std::move(beenden)] { beenden(); });
 
     EditMenu = addMenu(QStringLiteral("&Edit"));
-    EditUndo = eintrag(EditMenu, QStringLiteral("&Undo"), QKeySequence::Undo);
+    EditUndo = eintrag(EditMenu, QStringLiteral("&Undo"), standard(QKeySequence::Undo, "Ctrl+Z"));
     EditMenu->addSeparator();
-    EditCut = eintrag(EditMenu, QStringLiteral("Cu&t"), QKeySequence::Cut);
-    EditCopy = eintrag(EditMenu, QStringLiteral("&Copy"), QKeySequence::Copy);
-    EditPaste = eintrag(EditMenu, QStringLiteral("&Paste"), QKeySequence::Paste);
+    EditCut = eintrag(EditMenu, QStringLiteral("Cu&t"), standard(QKeySequence::Cut, "Ctrl+X"));
+    EditCopy = eintrag(EditMenu, QStringLiteral("&Copy"), standard(QKeySequence::Copy, "Ctrl+C"));
+    EditPaste = eintrag(EditMenu, QStringLiteral("&Paste"), standard(QKeySequence::Paste, "Ctrl+V"));
     EditClear = eintrag(EditMenu, QStringLiteral("&Delete"), QKeySequence());
     EditMenu->addSeparator();
-    EditSelectAll = eintrag(EditMenu, QStringLiteral("Select &All"), QKeySequence::SelectAll);
+    EditSelectAll =
+        eintrag(EditMenu, QStringLiteral("Select &All"), standard(QKeySequence::SelectAll, "Ctrl+A"));
 
     const std::pair<QAction*, Bearbeiten> befehle[] = {
         {EditUndo, Bearbeiten::Undo},   {EditCut, Bearbeiten::Cut},

@@ -31,6 +31,10 @@ void SketchRenderer::KurveZeichnen(QPainter& g) const {
     g.fillRect(QRect(QPoint(0, 0), kCanvas), Qt::white);
     if (!quadrova::Zeichenbar(m_view)) return;
     g.setRenderHint(QPainter::Antialiasing, true);
+    // Integer canvas points at pixel centres: a 1-pixel line then covers exactly one pixel row or
+    // column instead of two half-tinted ones.
+    g.save();
+    g.translate(0.5, 0.5);
 
     g.setPen(stift(Qt::black, 1));
     Achsenzeichnen(g);
@@ -48,6 +52,7 @@ void SketchRenderer::KurveZeichnen(QPainter& g) const {
     }
 
     DrawKritPunkte(g);
+    g.restore();
 }
 
 void SketchRenderer::Achsenzeichnen(QPainter& g) const {
