@@ -82,8 +82,9 @@ bool Exporttest(InterpolationsDaten& d) {
 
 std::string ExportTerm(const std::array<std::int64_t, 6>& pkoeff) {
     std::string t;
-    for (int k = 5; k >= 2; --k) t += "+" + Str(pkoeff[idx(k)]) + "x^" + Str(k);
-    t += "+" + Str(pkoeff[1]) + "x" + "+" + Str(pkoeff[0]);
+    for (int k = 5; k >= 2; --k) t.append("+").append(Str(pkoeff[idx(k)])).append("x^").append(Str(k));
+    t.append("+").append(Str(pkoeff[1])).append("x");
+    t.append("+").append(Str(pkoeff[0]));
     return t;
 }
 
@@ -106,7 +107,8 @@ std::optional<Anzeige> Interpolation(InterpolationsDaten& d, const Eingaben& e) 
     std::array<double, kMaxPunkte> gezeigt = d.Koeff;
     if (d.Strecken) {
         gezeigt = StreckungBerechnen(d);
-        if (d.Hauptnenner != 1) a.streckanzeige = "Streckfaktor = " + d.Hauptnenner.get_num().get_str(10);
+        if (d.Hauptnenner != 1)
+            a.streckanzeige = std::string("Streckfaktor = ").append(d.Hauptnenner.get_num().get_str(10));
         a.exportMoeglich = Exporttest(d);
     }
     for (int k = 0; k < kMaxPunkte; ++k) a.koeffizienten[idx(k)] = Str(gezeigt[idx(k)]);

@@ -186,6 +186,31 @@ TEST(Streckung, InfiniteInputNeitherStretchesNorExports) {
     EXPECT_FALSE(g.a.exportMoeglich);
 }
 
+TEST(Streckung, ExtremeMagnitudesStayExact) {
+    // Abscissas from about 1e-280 to 1e297: the stretched polynomial still takes the values s * y_i.
+    std::vector<Punkt> punkte;
+    for (int i = 0; i < 10; ++i) {
+        const int exponent = (i % 2 == 0 ? -1 : 1) * 56 * (i / 2 + 1);
+        const std::string mantisse = "1234567890123456" + std::to_string(i);
+        const std::string nullen(static_cast<std::size_t>(std::abs(exponent)), '0');
+        punkte.push_back(
+            {exponent < 0 ? std::string("0.").append(nullen).append(mantisse) : mantisse + nullen,
+             std::string("-0.000").append(mantisse)});
+    }
+    Gestreckt g = strecke(punkte);
+    ASSERT_TRUE(g.d.exakt);
+    EXPECT_GT(g.d.Hauptnenner, 1);
+    EXPECT_EQ(g.d.Hauptnenner.get_den(), 1);
+    for (int i = 0; i < 10; ++i) {
+        mpq_class wert = 0;
+        for (int k = 9; k >= 0; --k)
+            wert =
+                wert * g.d.xExakt[static_cast<std::size_t>(i)] + g.d.Gestreckt[static_cast<std::size_t>(k)];
+        EXPECT_EQ(wert, g.d.Hauptnenner * g.d.yExakt[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_FALSE(g.a.exportMoeglich);
+}
+
 TEST(Streckung, RunWithoutStretchingKeepsV) {
     InterpolationsDaten d;
     d.n = 3;
