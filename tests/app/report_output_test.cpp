@@ -112,6 +112,7 @@ TEST_F(BerichtTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
 
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].startsWith(kFehler));
+    EXPECT_GT(meldungen[0].size(), kFehler.size()) << "the system's reason is missing";
     EXPECT_EQ(lies(speicherPfad), QByteArray("alter Inhalt"));
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("Polynomdaten.txt")});
 }
