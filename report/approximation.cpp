@@ -94,6 +94,8 @@ void ErrechneNullstellen(AnalysisState& st) {
 }
 
 double FindeNullstelle(const AnalysisState& st, int a, double left, double right) {
+    const double anfang = left;
+    const double ende = right;
     double m = (left + right) / 2;
     while (right - left > 1e-9) {
         m = (left + right) / 2;
@@ -106,10 +108,11 @@ double FindeNullstelle(const AnalysisState& st, int a, double left, double right
             right = m;
         }
     }
-    // A result close to a whole number w is taken as w only when w is truly a zero: on a steep
-    // curve f^(a)(w) may be far from 0 although w is near the computed zero.
+    // A result close to a whole number w is taken as w only when w is truly the zero searched: on
+    // a steep curve f^(a)(w) may be far from 0 although w is near the computed zero, and a whole
+    // zero outside the searched stretch is another zero (the stretch holds only one).
     const double w = std::round(m);
-    if (IstNull(m - w) && std::fabs(w) < 9e18 &&
+    if (IstNull(m - w) && anfang <= w && w <= ende && std::fabs(w) < 9e18 &&
         IstNullstelle(GanzeZeile(st, a), static_cast<std::int64_t>(w))) {
         m = w;
     }

@@ -195,9 +195,19 @@ TEST(FindeNullstelle, SchmalesIntervallGibtDieMitte) {
     const AnalysisState st = MitPolynom({1, 0, 0, -3});
     EXPECT_EQ(FindeNullstelle(st, 0, 0.5, 0.5 + 1e-10), (0.5 + (0.5 + 1e-10)) / 2);
     EXPECT_EQ(FindeNullstelle(st, 0, 1.4, 1.4), 1.4);
-    // The midpoint near a whole number is snapped like any result, when that number is a zero.
+    // The midpoint is snapped like any result, when the interval holds the whole zero.
     const AnalysisState eins = MitPolynom({1, 0, 0, -1});
-    EXPECT_EQ(FindeNullstelle(eins, 0, 1.00001, 1.00001 + 1e-10), 1.0);
+    EXPECT_EQ(FindeNullstelle(eins, 0, 1 - 8e-11, 1 + 1e-11), 1.0);
+    const double mitte = (1.00001 + (1.00001 + 1e-10)) / 2;
+    EXPECT_EQ(FindeNullstelle(eins, 0, 1.00001, 1.00001 + 1e-10), mitte);
+}
+
+// x (30000x - 1)(x + 1): the zero 1/30000 lies within 0.0001 of the whole zero 0, but 0 is not in
+// the stretch searched; snapping would put the same zero twice and lose 1/30000.
+TEST(FindeNullstelle, KeinEinrastenAufEineAndereNullstelle) {
+    const AnalysisState st = MitPolynom({30000, 29999, -1, 0});
+    EXPECT_NEAR(FindeNullstelle(st, 0, 1e-5, 1), 1.0 / 30000, 1e-9);
+    EXPECT_EQ(FindeNullstelle(st, 0, -0.5, 1e-5), 0.0);
 }
 
 // Near 2e7 neighbouring doubles lie 3.7e-9 apart: the interval cannot get narrower than 1e-9.
