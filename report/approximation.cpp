@@ -12,6 +12,7 @@
 #include "report/value_table.h"
 #include "solver/solver_steps.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
