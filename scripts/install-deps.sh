@@ -9,6 +9,8 @@ packages=(
     libgtest-dev libgmock-dev           # unit and GUI tests
     libbenchmark-dev                    # benchmarks
     libgmp-dev                          # exact rational arithmetic
+    clang-14 libclang-rt-14-dev         # libFuzzer targets (make fuzz)
+    clang-tidy                          # static checks (make tidy)
     fonts-dejavu-core                   # a font for the offscreen GUI tests and the sketch labels
 )
 
