@@ -1,6 +1,7 @@
 #pragma once
 // The example terms of the main window (exactly as its buttons type them) and the extras runs, with
-// their fixture files under golden/.
+// their fixture files under golden/. Each fixture is what `quadrova-report [--extras] [--no-approx] -- TERM`
+// prints; a changed fixture must be checked against the mathematics of the term, not just re-recorded.
 
 #include <array>
 
