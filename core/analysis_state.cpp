@@ -8,9 +8,7 @@ void init(AnalysisState& st) {
     for (int i = 2; i <= 6; ++i) st.x[i] = "x^" + std::to_string(i);
     st.hoch = "^";
     st.lkomplett = true;
-    st.leer[0].clear();
-    st.leer[1] = "\n";
-    for (int i = 2; i <= 4; ++i) st.leer[i] = st.leer[i - 1] + st.leer[1];
+    for (int i = 0; i <= 4; ++i) st.leer[i].assign(static_cast<std::size_t>(i), '\n');
     // Elements 21..30 of Kritisch survive a run on purpose: only the first 21 are reset.
     for (int i = 0; i <= 20; ++i) st.Kritisch[i] = 0;
     st.xlinks = 0;
