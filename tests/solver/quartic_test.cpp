@@ -140,6 +140,16 @@ const Fall kFaelle[] = {
      {-1, 0, 1},
      true,
      false},
+    // The last stage: x^3 factored out, Loesung1 on the linear rest.
+    {"ZeroFactorThreeShiftsToLinear",
+     Zeile({3, -4, 0, 0, 0}),
+     "\nDie Gleichung  3x^4 - 4x^3 = 0 hat erkennbar 0 als Lösung und ist durch (ggf. mehrfaches) "
+     "Ausklammern "
+     "von x zu vereinfachen.\nDie Gleichung  3x - 4 = 0 hat die Lösung 1.333333 .\nLösungsmenge ist also {0, "
+     "1.33333} .",
+     {0, 4.0 / 3},
+     true,
+     false},
     // The cubic rest gives 1 from the divisor step and 1.0000000000000004 from the p-q formula.
     {"DoubleZeroCountedOnce",
      Zeile({-3, 8, -7, 2, 0}),

@@ -44,6 +44,22 @@ const Fall kFaelle[] = {
      {-1, 0, 1},
      true,
      false},
+    // Stage 2 of the zero-factor step: x^2 factored out, the pure cubic is left.
+    {"ZeroFactorTwoShiftsToPureCubic",
+     Zeile({1, 0, 0, -1, 0, 0}),
+     "\nDie Gleichung  x^5 - x^2 = 0" + kNullfaktor +
+         "\nDie Gleichung  x^3 - 1 = 0  hat 1 als einzige Lösung.\nLösungsmenge ist also {0, 1} .",
+     {0, 1},
+     true,
+     false},
+    // Stage 3: x^3 factored out, a quadratic without solutions is left.
+    {"ZeroFactorThreeShiftsToQuadratic",
+     Zeile({1, 0, 1, 0, 0, 0}),
+     "\nDie Gleichung  x^5 + x^3 = 0" + kNullfaktor +
+         "\nDie quadratische Gleichung  x^2 + 1 = 0 hat keine Lösungen .\nLösungsmenge ist also {0} .",
+     {0},
+     true,
+     false},
     {"ZeroFactorFourShifts",
      Zeile({1, 0, 0, 0, 0, 0}),
      "\nDie Gleichung  x^5 = 0" + kNullfaktor +
