@@ -122,7 +122,11 @@ void IntFenster::baueSteuerelemente() {
     }
     trennlinie(this, {33, 372, 642, 2});
 
-    beschriftung(this, QStringLiteral("Koeffizienten des Interpolationspolynoms\n"), {48, 386, 282, 20});
+    // The caption ends in a line break; top-aligned, its text line stays inside the 20-pixel label
+    // instead of being centred with the empty second line and cut off at the top.
+    m_staticText3 =
+        beschriftung(this, QStringLiteral("Koeffizienten des Interpolationspolynoms\n"), {48, 386, 282, 20});
+    m_staticText3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (int k = 0; k < kFelder; ++k) {
         const int spalte = k % 5;
         const int oben = k < 5 ? 418 : 502;

@@ -33,6 +33,7 @@ public:
     QPushButton* ExportB() const { return m_exportB; }
     QPushButton* BevelButton3() const { return m_bevelButton3; }
     QLabel* Streckanzeige() const { return m_streckanzeige; }
+    QLabel* StaticText3() const { return m_staticText3; } // caption of the coefficient fields
 
     const quadrova::interpolation::InterpolationsDaten& daten() const { return m_daten; }
 
@@ -68,4 +69,5 @@ private:
     QPushButton* m_exportB = nullptr;
     QPushButton* m_bevelButton3 = nullptr;
     QLabel* m_streckanzeige = nullptr;
+    QLabel* m_staticText3 = nullptr;
 };

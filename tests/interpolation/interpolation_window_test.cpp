@@ -120,6 +120,19 @@ TEST_F(IntFensterTest, CountFieldShowsThePointColumns) {
     EXPECT_EQ(w.sstellen()->text(), QStringLiteral("10"));
 }
 
+// The caption above the coefficient fields ends in a line break. In its 20-pixel label it has to
+// show its text line exactly as a one-line caption would, not centred with the empty second line
+// and cut off at the top.
+TEST_F(IntFensterTest, CoefficientCaptionIsNotCutOff) {
+    QLabel* beschriftung = w.StaticText3();
+    EXPECT_EQ(beschriftung->text(), QStringLiteral("Koeffizienten des Interpolationspolynoms\n"));
+    EXPECT_EQ(beschriftung->geometry(), QRect(48, 386, 282, 20));
+    QLabel einzeilig(QStringLiteral("Koeffizienten des Interpolationspolynoms"), &w);
+    einzeilig.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    einzeilig.resize(beschriftung->size());
+    EXPECT_EQ(beschriftung->grab().toImage(), einzeilig.grab().toImage());
+}
+
 TEST_F(IntFensterTest, ComputeShowsCoefficientsAndHidesLeadingZeros) {
     punkte(kWuerfel);
     w.PushButton1()->click();
