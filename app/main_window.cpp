@@ -263,7 +263,9 @@ void HauptFenster::InfoKnopf_Action() {
     DialogHook::meldung(this, QStringLiteral("Quadrova ") + QString::fromUtf8(quadrova::config::version) +
                                   QStringLiteral("\nKurvenuntersuchung von Polynomen 3. bis 5. Grades "
                                                  "mit schulüblichen Mitteln\n\n"
-                                                 "Entwickelt vom Quadrova-Projekt\n") +
+                                                 "Entwickelt vom Quadrova-Projekt\n"
+                                                 "E-Mail: ") +
+                                  QString::fromUtf8(quadrova::config::mail) + QChar('\n') +
                                   QString::fromUtf8(quadrova::config::homepage));
 }
 

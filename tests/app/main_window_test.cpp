@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/window_access.h"
+#include "core/build_config.h"
 #include "equation_solver/equation_solver_window.h"
 #include "interpolation/interpolation_window.h"
 #include "standard_task/standard_task_window.h"
@@ -271,6 +272,8 @@ TEST_F(HauptFensterTest, MailAndHomepageOpenTheProjectsAddresses) {
     w.InfoKnopf()->click();
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].contains(QStringLiteral("V0.2")));
+    // The info box carries the credit line with the project's mail address.
+    EXPECT_TRUE(meldungen[0].contains(QString::fromUtf8(quadrova::config::mail)));
 }
 
 TEST_F(HauptFensterTest, ControlsHaveTheirCaptionsPlacesAndSizes) {
