@@ -289,6 +289,10 @@ private:
         if (text == "0") {
             return std::fabs(v) < 1e-4 + extra;
         }
+        // A text shorter than the cell was not cut: it is the value to seven significant digits.
+        if (text.size() < 6 && e == std::string::npos) {
+            unit = 1e-6 * std::fabs(v);
+        }
         return std::fabs(n.value - v) <= unit + extra + 1e-12;
     }
 

@@ -121,6 +121,44 @@ TEST(ClaimsReport, ReadsTheWorkedExample) {
     EXPECT_EQ(r.discussion.end.label, 'F');
 }
 
+// The checker itself: each lie planted into a true report is found.
+TEST(ClaimsChecker, FindsPlantedFalseClaims) {
+    const std::array<std::int64_t, 6> coeff{0, 0, -6, 1, 0, 0};
+    const ExactCurve curve = Analyse(coeff);
+    Analysis a;
+    RunAnalysis(a, "x^3-6x^2", true);
+    struct Lie {
+        const char* truth;
+        const char* lie;
+    };
+    const std::vector<Lie> lies{
+        {"Lösungsmenge ist also {0, 6} .", "Lösungsmenge ist also {0, 5} ."},
+        {"Lösungsmenge ist also {0, 4} .", "Lösungsmenge ist also {0} ."},
+        {"Lösungsmenge ist also {2} .", "Eine Teilmenge der Lösungsmenge ist also {2} ."},
+        {"N(1) = {0, 4}", "N(1) = {0, 3}"},
+        {"Menge der kritischen Stellen: {0, 2, 4, 6}", "Menge der kritischen Stellen: {0, 2, 4}"},
+        {"Intervalls [ -1; 7 ]", "Intervalls [ 1; 7 ]"},
+        {"  f(x) |---------", "  f(x) |+++++++++"},
+        {" f''(x)|------------------____||___", " f''(x)|---------____||___---------"},
+        {"_-16___", "_-15___"},
+        {"zum Wendepunkt C", "zum lokalen Hochpunkt C"},
+        {"steigt rechtsdrehend zum Nullpunkt", "steigt linkksdrehend zum Nullpunkt"},
+        {"fällt linkksdrehend zum lokalen Tiefpunkt D", "steigt linkksdrehend zum lokalen Tiefpunkt D"},
+        {"D (4 | -32 )", "D (4 | -31 )"},
+        {"rechtsdrehend und steigend mit der Steigung 15", "rechtsdrehend und fallend mit der Steigung 15"},
+    };
+    for (const Lie& l : lies) {
+        std::string text = a.ui.ausgabe;
+        const auto at = text.find(l.truth);
+        ASSERT_NE(at, std::string::npos) << l.truth;
+        text.replace(at, std::string(l.truth).size(), l.lie);
+        const ParsedReport report = ParseReport(text);
+        Tally t;
+        CheckReport({"x^3-6x^2", &curve, &report, &a.st, false, true}, t);
+        EXPECT_FALSE(t.discrepancies.empty()) << "not found: " << l.lie;
+    }
+}
+
 // Cases that once held a false claim; each must now pass every check.
 TEST(ClaimsChecker, FormerFalseClaims) {
     const std::vector<std::array<std::int64_t, 6>> cases{
