@@ -7,9 +7,11 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <type_traits>
+
 namespace {
 
-void zeileBearbeiten(QLineEdit& feld, Bearbeiten befehl) {
+template <typename Feld> void textBearbeiten(Feld& feld, Bearbeiten befehl) {
     const bool schreibbar = !feld.isReadOnly();
     switch (befehl) {
     case Bearbeiten::Undo:
@@ -25,32 +27,9 @@ void zeileBearbeiten(QLineEdit& feld, Bearbeiten befehl) {
         if (schreibbar) feld.paste();
         break;
     case Bearbeiten::Clear:
-        if (schreibbar && feld.hasSelectedText()) feld.del();
-        break;
-    case Bearbeiten::SelectAll:
-        feld.selectAll();
-        break;
-    }
-}
-
-// QPlainTextEdit and QTextEdit offer the same commands without a common base class.
-template <typename Feld> void flaecheBearbeiten(Feld& feld, Bearbeiten befehl) {
-    const bool schreibbar = !feld.isReadOnly();
-    switch (befehl) {
-    case Bearbeiten::Undo:
-        if (schreibbar) feld.undo();
-        break;
-    case Bearbeiten::Cut:
-        if (schreibbar) feld.cut();
-        break;
-    case Bearbeiten::Copy:
-        feld.copy();
-        break;
-    case Bearbeiten::Paste:
-        if (schreibbar) feld.paste();
-        break;
-    case Bearbeiten::Clear:
-        if (schreibbar) {
+        if constexpr (std::is_same_v<Feld, QLineEdit>) {
+            if (schreibbar && feld.hasSelectedText()) feld.del();
+        } else if (schreibbar) {
             QTextCursor cursor = feld.textCursor();
             cursor.removeSelectedText();
             feld.setTextCursor(cursor);
@@ -67,11 +46,11 @@ template <typename Feld> void flaecheBearbeiten(Feld& feld, Bearbeiten befehl) {
 void bearbeiten(Bearbeiten befehl) {
     QWidget* fokus = QApplication::focusWidget();
     if (auto* zeile = qobject_cast<QLineEdit*>(fokus)) {
-        zeileBearbeiten(*zeile, befehl);
+        textBearbeiten(*zeile, befehl);
     } else if (auto* flaeche = qobject_cast<QPlainTextEdit*>(fokus)) {
-        flaecheBearbeiten(*flaeche, befehl);
+        textBearbeiten(*flaeche, befehl);
     } else if (auto* text = qobject_cast<QTextEdit*>(fokus)) {
-        flaecheBearbeiten(*text, befehl);
+        textBearbeiten(*text, befehl);
     }
 }
 

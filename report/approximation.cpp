@@ -123,20 +123,7 @@ double FindeNullstelle(const AnalysisState& st, int a, double left, double right
 void KritischeStellenBestimmen2(AnalysisState& st) {
     // Union, sort and type marks are those of the school road; only the widening differs.
     KritischeStellenBestimmen(st);
-
-    const int n = KritischAnzahl(st);
-    st.xmin = st.Kritisch[1];
-    st.xlinks = st.xmin - 0.1;
-    st.xmax = st.Kritisch[n];
-    st.xrechts = st.xmax + 0.1;
-    if (st.xmax == st.xmin) {
-        st.xmin = st.xlinks;
-        st.xmax = st.xrechts;
-    }
-    if (st.xrechts - st.xlinks > 3.5 || st.Kritisch[0] < 4) {
-        st.xlinks = st.xmin < 0 ? -std::floor(std::fabs(st.xmin) + 1) : std::floor(st.xmin - 1.1);
-        st.xrechts = std::floor(st.xmax + 1.1);
-    }
+    IntervallBestimmen(st, 1.1);
 }
 
 void Start2(AnalysisState& st, Surface& ui) {

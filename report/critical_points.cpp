@@ -49,11 +49,15 @@ void KritischeStellenBestimmen(AnalysisState& st) {
     }
     FeldOrdnen(std::span<double>(st.Kritisch));
     KillDoppel(std::span<double>(st.Kritisch));
-    const int n = KritischAnzahl(st);
 
     // The zeros are known exactly, so the marks say which of f, f', f'' vanish at each point.
     KStellenMarkieren(st);
 
+    IntervallBestimmen(st, 1.0);
+}
+
+void IntervallBestimmen(AnalysisState& st, double rand) {
+    const int n = KritischAnzahl(st);
     st.xmin = st.Kritisch[1];
     st.xlinks = st.xmin - 0.1;
     st.xmax = st.Kritisch[n];
@@ -64,8 +68,8 @@ void KritischeStellenBestimmen(AnalysisState& st) {
     }
     // Few points, or points far apart: whole-numbered ends read better and leave room around them.
     if (st.xrechts - st.xlinks > 3.5 || st.Kritisch[0] < 4) {
-        st.xlinks = st.xmin < 0 ? -std::floor(std::fabs(st.xmin) + 1) : std::floor(st.xmin - 1);
-        st.xrechts = std::floor(st.xmax + 1);
+        st.xlinks = st.xmin < 0 ? -std::floor(std::fabs(st.xmin) + 1) : std::floor(st.xmin - rand);
+        st.xrechts = std::floor(st.xmax + rand);
     }
 }
 

@@ -6,9 +6,13 @@
 namespace quadrova {
 
 void KritischeStellenBestimmen(AnalysisState& st); // Kritisch, xlinks, xrechts, xmin, xmax, type marks
-void KStellenMarkieren(AnalysisState& st);         // type marks KTyp of the critical points (rows 0..2)
-void Vorzeichen(AnalysisState& st);                // VorzInt
-void MaxMinBerechnen(AnalysisState& st);           // maxf, minf, erwminf, erwmaxf
+// xmin, xmax, xlinks, xrechts from the critical points; where the ends are widened to whole
+// numbers, rand is the margin on the non-negative side and at the right end (1 on the school
+// road, 1.1 on the approximation path).
+void IntervallBestimmen(AnalysisState& st, double rand);
+void KStellenMarkieren(AnalysisState& st); // type marks KTyp of the critical points (rows 0..2)
+void Vorzeichen(AnalysisState& st);        // VorzInt
+void MaxMinBerechnen(AnalysisState& st);   // maxf, minf, erwminf, erwmaxf
 
 // Number of critical points as the report sections read it: the count in Kritisch(0), kept within
 // the room that Kritisch and SPunkt (two more points) offer.
