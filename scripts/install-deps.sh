@@ -12,6 +12,7 @@ packages=(
     clang-14 libclang-rt-14-dev         # libFuzzer targets (make fuzz)
     clang-tidy                          # static checks (make tidy)
     fonts-dejavu-core                   # a font for the offscreen GUI tests and the sketch labels
+    locales                             # localedef: the locale test makes a German locale
 )
 
 missing=()

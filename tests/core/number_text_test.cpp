@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -52,12 +53,27 @@ TEST(StrDouble, MatchesPrintfG7ForNonWholeValues) {
     }
 }
 
+// Machines without German locales (a bare CI image) make one with localedef in a folder of the
+// test's own; glibc reads LOCPATH at every setlocale call.
+bool DeutschesGebietsschemaErzeugen() {
+    const std::string ordner = ::testing::TempDir() + "quadrova-locale";
+    // localedef also exits non-zero for mere warnings; whether setlocale succeeds is what counts.
+    const std::string befehl =
+        "mkdir -p " + ordner + " && localedef -i de_DE -f UTF-8 " + ordner + "/de_DE.UTF-8 >/dev/null 2>&1";
+    [[maybe_unused]] const int rc = std::system(befehl.c_str());
+    ::setenv("LOCPATH", ordner.c_str(), 1);
+    const bool ok = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    ::unsetenv("LOCPATH");
+    return ok;
+}
+
 TEST(StrDouble, IgnoresTheLocale) {
     const char* alt = std::setlocale(LC_ALL, nullptr);
     const std::string vorher = alt ? alt : "C";
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE")) {
-        GTEST_SKIP() << "no German locale installed";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !DeutschesGebietsschemaErzeugen()) {
+        GTEST_SKIP() << "no German locale installed, and localedef could not make one";
     }
+    ASSERT_STREQ(std::localeconv()->decimal_point, ","); // printf would now write "2,5"
     EXPECT_EQ(Str(2.5), "2.5");
     EXPECT_EQ(Str(1234567.25), "1234567");
     std::setlocale(LC_ALL, vorher.c_str());
