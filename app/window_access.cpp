@@ -7,9 +7,11 @@
 
 namespace {
 
+// Never destroyed: the post routine below may run during static destruction (an application object
+// that is itself a static), after a static list would already be gone.
 std::vector<QPointer<QWidget>>& fensterListe() {
-    static std::vector<QPointer<QWidget>> liste;
-    return liste;
+    static auto* liste = new std::vector<QPointer<QWidget>>;
+    return *liste;
 }
 
 // Runs while the application object is being destroyed, before the windowing system goes away.
