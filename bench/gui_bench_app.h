@@ -10,6 +10,7 @@ inline QApplication& benchApp() {
     static char name[] = "quadrova-bench";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: tearing Qt down from exit handlers runs after its own thread storage is gone.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
