@@ -48,6 +48,17 @@ void Anhaengen(AnalysisState& st, int l, double z) {
     row[0] = n + 1;
 }
 
+// Sum of |a_k| |z|^k over the terms of f^(l): at a true zero the value is a rounding error of it.
+double Termgroesse(const AnalysisState& st, int l, double z) {
+    double s = 0;
+    double p = 1;
+    for (int k = 0; k <= 6; ++k) {
+        s += std::fabs(st.Pnom[l][k]) * p;
+        p *= std::fabs(z);
+    }
+    return s;
+}
+
 // Zeros of f^(l), one per stretch between the split points z (the zeros of f^(l+1)) and the
 // bound B that encloses every real zero.
 void StreckenAbsuchen(AnalysisState& st, int l, double b) {
@@ -57,7 +68,10 @@ void StreckenAbsuchen(AnalysisState& st, int l, double b) {
     double links = -b;
     for (int u = 1; u <= g; ++u) {
         const double z = Anzahl(split) == 0 ? 0.0 : split[u];
-        if (IstNull(fn(st, l, z))) {
+        // The split point is a zero only when its value is small against the size of the terms as
+        // well: on a curve with tiny values the 0.0001 test alone takes points that are no zeros, and
+        // the stretch before such a point would then not be searched.
+        if (IstNull(fn(st, l, z)) && std::fabs(fn(st, l, z)) <= 1e-6 * Termgroesse(st, l, z)) {
             Anhaengen(st, l, z);
         } else if (fn(st, l, links) * fn(st, l, z) < 0) {
             Anhaengen(st, l, FindeNullstelle(st, l, links, z));
