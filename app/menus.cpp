@@ -56,7 +56,7 @@ void bearbeiten(Bearbeiten befehl) {
 
 MenuBar1::MenuBar1(std::function<void()> beenden, QWidget* parent) : QMenuBar(parent) {
     // The shortcuts work in every window of the program, as with a menu bar shared by all windows.
-    auto eintrag = [](QMenu* menu, const QString& text, QKeySequence taste) {
+    auto eintrag = [](QMenu* menu, const QString& text, const QKeySequence& taste) {
         QAction* a = menu->addAction(text);
         a->setShortcut(taste);
         a->setShortcutContext(Qt::ApplicationShortcut);

@@ -13,7 +13,7 @@ namespace quadrova {
 void Einlesen(AnalysisState& st, Surface& ui, bool& ok);
 
 // The parser proper. On success writes Poly, PGrad and the canonical term into EingabeF.
-void String2Poly(AnalysisState& st, Surface& ui, const std::string& s, bool& ok);
+void String2Poly(AnalysisState& st, Surface& ui, const std::string& eingabe, bool& ok);
 
 // s without every character outside "0123456789+-x*^".
 std::string FehlzeichenKillen(std::string_view s);

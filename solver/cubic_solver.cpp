@@ -66,8 +66,8 @@ void Nullfaktorschritt(AnalysisState& st, Surface& ui, int d, IntVec& a, SolArra
     // Stage s divides by x once more, clears a(d - s + 1) and leaves an equation of degree d - s.
     for (int stufe = 1; stufe <= d - 1; ++stufe) {
         for (int i = 0; i <= v.schiebegrenze; ++i)
-            a[static_cast<std::size_t>(i)] = a[static_cast<std::size_t>(i + 1)];
-        a[static_cast<std::size_t>(d - stufe + 1)] = 0;
+            a[static_cast<std::size_t>(i)] = a[static_cast<std::size_t>(i) + 1];
+        a[static_cast<std::size_t>(d - stufe) + 1] = 0;
         if (a[0] != 0 || stufe == d - 1) {
             LoeserFuerGrad(d - stufe)(st, ui, a, lsg, text);
             return;

@@ -73,7 +73,7 @@ void Speichern(SolArray& lsg, double v) {
     const int n = static_cast<int>(lsg[0]);
     if (n < 0 || n >= static_cast<int>(lsg.size()) - 1) return;
     lsg[0] = n + 1;
-    lsg[static_cast<std::size_t>(n + 1)] = v;
+    lsg[static_cast<std::size_t>(n) + 1] = v;
 }
 
 double Einrasten(const IntVec& a, double v) {
