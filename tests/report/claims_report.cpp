@@ -28,7 +28,6 @@ public:
 
     bool At(std::string_view s) const { return t_.compare(pos_, s.size(), s) == 0; }
     bool AtEnd() const { return pos_ >= t_.size(); }
-    std::size_t Pos() const { return pos_; }
 
     void Expect(std::string_view s) {
         if (!At(s)) {
@@ -57,11 +56,6 @@ public:
     void SkipTo(std::string_view s) {
         const auto e = t_.find(s, pos_);
         pos_ = e == std::string::npos ? t_.size() : e;
-    }
-    std::string Rest() {
-        std::string s = t_.substr(pos_);
-        pos_ = t_.size();
-        return s;
     }
 
 private:
